@@ -1,0 +1,3 @@
+#include "app/quor_app.h"
+
+wxIMPLEMENT_APP(quor_app);
