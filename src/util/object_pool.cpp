@@ -15,9 +15,10 @@ long quor_bulk_allocated_bytes() { return total_bytes; }
 long quor_bulk_allocated_blocks() { return total_blocks; }
 
 void* quor_bulk_allocate(int object_size, const char* type_name, int block_bytes) {
-  int n = object_size < 4 ? 4 : (object_size + 3) / 4 * 4;
-  // Each object must hold the free-list link.
-  if ((size_t)n < sizeof(void*)) n = (int)sizeof(void*);
+  // Sizes round up to the pointer size: every object holds the free-list link and
+  // must stay aligned for the records built in it (4 on 32-bit x86, 8 on 64-bit).
+  const int unit = (int)sizeof(void*);
+  int n = object_size < unit ? unit : (object_size + unit - 1) / unit * unit;
   int k = block_bytes / n;
   if (k < 1) k = 1;
   char line[256];
