@@ -44,6 +44,9 @@ class Client:
         # GTK and fontconfig keep process-lifetime allocations that LeakSanitizer reports;
         # memory errors still abort the client under ASan.
         env["ASAN_OPTIONS"] = "detect_leaks=0:abort_on_error=0"
+        # Never let a test's client look up the real game host: without a test server it
+        # connects to a closed loopback port and shows its connect failure.
+        env.setdefault("VANDREL_GAME_SERVER", "127.0.0.1:1")
         if extra_env:
             for key, value in extra_env.items():
                 if value is None:

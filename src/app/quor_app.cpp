@@ -9,7 +9,12 @@
 #include "app/app_globals.h"
 #include "app/command_line.h"
 #include "app/quor_mw.h"
+#include "config/toolkit_fonts.h"
+#include "config/vconfig.h"
 #include "display/quor_font.h"
+#include "display/quor_images.h"
+#include "display/theme_settings.h"
+#include "net/tls_context.h"
 #include "util/debug_log.h"
 #include "util/random.h"
 
@@ -61,12 +66,20 @@ bool quor_app::OnInit() {
   // Writes to a socket the peer closed must fail with an error, not end the process.
   signal(SIGPIPE, SIG_IGN);
 
+  if (!init_ssl()) boot_failed("Boot failed, SSL startup is broken.\n");
+
   if (!quor_client_set_up_config_directory("Vandrel"))
     boot_failed("Boot failed, unable to get at system config directory.\n");
 
   general_random.random_seed((uint32_t)time(nullptr));
 
+  // The theme colour tables are constants; the compiled-in images are decoded once, here.
+  load_compiled_images();
+
   create_fonts();
+
+  VConfig::instance().set_font_bridge(toolkit_font_bridge());
+  load_system_config();
 
   // The arguments are bytes to us; keep the converted buffers alive while reading them.
   std::vector<wxCharBuffer> converted;
@@ -74,6 +87,8 @@ bool quor_app::OnInit() {
   for (int i = 0; i < argc; i++) converted.push_back(argv[i].mb_str());
   for (const wxCharBuffer& buffer : converted) arguments.push_back(buffer.data());
   read_command_line((int)arguments.size(), arguments.data());
+
+  select_themes_from_settings();
 
   main_frame = new quor_mw("Vandrel", wxDefaultPosition, wxSize(984, 728));
   main_frame->Show(true);
