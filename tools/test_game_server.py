@@ -96,6 +96,8 @@ class Session:
                 elif line == b"vcping":
                     await self.send(PONG)
                     say("SENT vcpong")
+                elif line.startswith(b"vclstatus "):
+                    pass  # the client's settings report: recorded above, never a game command
                 else:
                     await self.lines.put(line)
 
@@ -178,13 +180,13 @@ class Session:
 
 class Demo:
     ROOMS = {
-        "square": ("\x1b[1;33mTown Square\x1b[0m",
+        "square": ("\x1b[1m\x1b[33mTown Square\x1b[0m",
                    "A fountain splashes in the middle of the cobbled square. Lanterns sway in the wind.",
                    {"north": "gate", "east": "inn"}),
-        "gate": ("\x1b[1;36mNorth Gate\x1b[0m",
+        "gate": ("\x1b[1m\x1b[36mNorth Gate\x1b[0m",
                  "The great wooden gate stands open. A \x1b[32mgreen\x1b[0m meadow stretches beyond it.",
                  {"south": "square"}),
-        "inn": ("\x1b[1;35mThe Sleeping Dragon\x1b[0m",
+        "inn": ("\x1b[1m\x1b[35mThe Sleeping Dragon\x1b[0m",
                 "A warm inn smelling of bread and ale. A \x1b[31mred\x1b[0m fire crackles in the hearth.",
                 {"west": "square"}),
     }
@@ -206,14 +208,14 @@ class Demo:
         await self.out("\n%s\n%s\n\x1b[36m[Exits: %s]\x1b[0m\n> " % (title, text, " ".join(exits)))
 
     async def play(self):
-        await self.out("\x1b[1;34m*** Welcome to the Vandrel demo server ***\x1b[0m\n"
+        await self.out("\x1b[1m\x1b[34m*** Welcome to the Vandrel demo server ***\x1b[0m\n"
                        "This is a local stand-in for the game, for trying the client.\n\n")
         name = await self.ask("By what name do you wish to be known? ") or "Wanderer"
         await self.session.send(b"Password: " + ECHO_OFF)
         await self.session.next_line(timeout=3600)
         await self.session.send(ECHO_ON + b"\r\n")
         await self.session.send((";slogin;%s;elogin;" % name).encode("latin-1", "replace"))
-        await self.out("\x1b[1;32mWelcome, %s!\x1b[0m Type n, s, e, w, look or quit.\n" % name)
+        await self.out("\x1b[1m\x1b[32mWelcome, %s!\x1b[0m Type n, s, e, w, look or quit.\n" % name)
         await self.look()
         while True:
             command = (await self.session.next_line(timeout=3600)).decode("latin-1").strip().lower()
@@ -256,9 +258,15 @@ async def serve(args):
         tasks.add(task)
         try:
             await handle(reader, writer)
+        except asyncio.CancelledError:
+            # The server is stopping; ending quietly keeps asyncio from logging the cancel.
+            say("CLOSED server stopping")
         finally:
             tasks.discard(task)
 
+    # Stopped by its parent: leave through the normal path so the certificate is removed.
+    asyncio.get_running_loop().add_signal_handler(signal.SIGTERM,
+                                                  lambda: done.done() or done.set_result("terminated"))
     directory = tempfile.mkdtemp(prefix="vandrel-game-server-")
     try:
         context = None if args.scenario == "silent" and not args.demo else make_certificate(directory)
@@ -289,8 +297,6 @@ def main():
     args = parser.parse_args()
     if args.max_seconds is None:
         args.max_seconds = 0 if args.demo else 300
-    # Stopped by its parent: leave through the normal path so the certificate is removed.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
     try:
         asyncio.run(serve(args))
     except KeyboardInterrupt:

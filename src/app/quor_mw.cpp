@@ -125,16 +125,32 @@ void quor_mw::set_password_mode(bool on) {
   commands.set_password_mode(on);
 }
 
-void quor_mw::connect_starting() {}
+// A fresh connection starts with no server-defined hints.
+void quor_mw::connect_starting() { commands.get_panels().hint_buttons.blank_all(); }
 
 void quor_mw::connect_succeeded() { commands.connection_opened(); }
 
+// Everything the server drove goes back to its disconnected look.
 void quor_mw::drop_resetting() {
   SetTitle("Vandrel");
   commands.connection_dropped();
+  quor_panels& panels = commands.get_panels();
+  panels.automap.apply_visibility();
+  panels.fkeys.set_label_shown(false);
+  panels.status_bar.reset();
+  panels.status_display.reset();
+  panels.group_display.reset();
 }
 
-void quor_mw::drop_finished() { Refresh(); }
+void quor_mw::drop_finished() {
+  quor_panels& panels = commands.get_panels();
+  panels.direction_buttons.enable_all(false);
+  panels.hint_buttons.set_disconnected_defaults();
+  panels.automap.reset();
+  panels.popups.save_and_close_all();
+  layout_panels();
+  Refresh();
+}
 
 void quor_mw::step_shutdown() {
   switch (shutdown.step()) {

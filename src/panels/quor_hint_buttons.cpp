@@ -21,3 +21,7 @@ void quor_hint_buttons::blank_all() {
 void quor_hint_buttons::start_flash() {
   not_built("start_flash");
 }
+
+void quor_hint_buttons::set_disconnected_defaults() {
+  not_built("set_disconnected_defaults");
+}

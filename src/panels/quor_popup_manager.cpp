@@ -26,3 +26,7 @@ void quor_popup_manager::toggle_by_position(int) {
 void quor_popup_manager::start_flash() {
   not_built("start_flash");
 }
+
+void quor_popup_manager::save_and_close_all() {
+  not_built("save_and_close_all");
+}

@@ -10,4 +10,6 @@ class quor_popup_manager {
   redirect_display* find_display(const char* name);
   void toggle_by_position(int position);
   void start_flash();
+  // Records every open window's geometry, closes them all and rebuilds the "&Popups" menu.
+  void save_and_close_all();
 };

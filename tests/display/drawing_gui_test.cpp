@@ -262,16 +262,3 @@ TEST(FrameBackground, EveryStyleAndTheme) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  wxApp::SetInstance(new wxApp());
-  if (!wxEntryStart(argc, argv)) {
-    fprintf(stderr, "no display for the toolkit\n");
-    return 1;
-  }
-  wxTheApp->CallOnInit();
-  int result = RUN_ALL_TESTS();
-  wxEntryCleanup();
-  return result;
-}

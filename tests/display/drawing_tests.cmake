@@ -8,7 +8,7 @@ vandrel_unit_test(drawing_core_tests LIBS vandrel_core SOURCES
 )
 
 # The toolkit needs a display, so this binary runs as one test under a private Xvfb.
-add_executable(drawing_gui_tests ${CMAKE_CURRENT_LIST_DIR}/drawing_gui_test.cpp)
+add_executable(drawing_gui_tests ${CMAKE_CURRENT_LIST_DIR}/drawing_gui_test.cpp ${CMAKE_SOURCE_DIR}/tests/support/wx_test_main.cpp)
 target_link_libraries(drawing_gui_tests PRIVATE vandrel_gui GTest::gtest)
 target_include_directories(drawing_gui_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 # GTK keeps process-lifetime allocations that LeakSanitizer would report; HOME is a scratch directory.

@@ -10,7 +10,7 @@ vandrel_unit_test(text_tests LIBS vandrel_core SOURCES
 )
 
 # The window shells on a private Xvfb: rendered pixels, border, flash and the line trigger.
-add_executable(text_gui_tests ${CMAKE_CURRENT_LIST_DIR}/text_view_gui_test.cpp)
+add_executable(text_gui_tests ${CMAKE_CURRENT_LIST_DIR}/text_view_gui_test.cpp ${CMAKE_SOURCE_DIR}/tests/support/wx_test_main.cpp)
 target_link_libraries(text_gui_tests PRIVATE vandrel_gui GTest::gtest)
 target_include_directories(text_gui_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 vandrel_script_test(text_gui_tests sh ${CMAKE_CURRENT_LIST_DIR}/with_temp_home.sh

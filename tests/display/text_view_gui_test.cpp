@@ -258,16 +258,3 @@ TEST_F(TextViewGui, LeavingTheWindowWhileDraggingStartsDragScrolling) {
 TEST_F(TextViewGui, TheMainTextWindowHasAnEmptyName) { EXPECT_EQ(display->GetName(), ""); }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  wxApp::SetInstance(new wxApp());
-  if (!wxEntryStart(argc, argv)) {
-    fprintf(stderr, "no display for the toolkit\n");
-    return 1;
-  }
-  wxTheApp->CallOnInit();
-  int result = RUN_ALL_TESTS();
-  wxEntryCleanup();
-  return result;
-}
