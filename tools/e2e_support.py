@@ -47,6 +47,8 @@ class Client:
         # Never let a test's client look up the real game host: without a test server it
         # connects to a closed loopback port and shows its connect failure.
         env.setdefault("VANDREL_GAME_SERVER", "127.0.0.1:1")
+        # The tests read what the main text shows from the debug log.
+        env["VANDREL_TRACE_MAIN_TEXT"] = "1"
         if extra_env:
             for key, value in extra_env.items():
                 if value is None:
