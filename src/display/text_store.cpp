@@ -24,9 +24,9 @@ struct byte_kinds {
   uint8_t kind[256];
   byte_kinds() {
     for (int i = 0; i < 256; i++) kind[i] = i >= 128 ? kind_high : kind_plain;
-    kind['\n'] = kind_line_end;
-    kind['\r'] = kind_line_end;
-    kind['\t'] = kind_tab;
+    kind[(unsigned char)'\n'] = kind_line_end;
+    kind[(unsigned char)'\r'] = kind_line_end;
+    kind[(unsigned char)'\t'] = kind_tab;
   }
 };
 const byte_kinds kinds;
