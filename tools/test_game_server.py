@@ -14,6 +14,7 @@ Scenarios (--scenario), played after the login line arrives:
   ansi        a few lines of coloured text
   colors      80 numbered lines, one code per escape in every colour, a long
               line, then a prompt without a newline
+  link        a line that is a web address, alone on the last line
   split_tags  text and tags sent one byte per TLS record
   password    a password prompt between telnet echo off and echo on
   close       a line, then a clean TLS close
@@ -41,6 +42,8 @@ ECHO = 1
 ECHO_OFF = bytes([IAC, DONT, ECHO])
 ECHO_ON = bytes([IAC, DO, ECHO])
 PONG = b";sevent;vcpong;eevent;"
+# A clickable address; the tests check that it reaches the browser unchanged.
+LINK = b"http://127.0.0.1/news?a=1&b=two"
 SPLIT_STREAM = b"before;sfoo;bar;efoo;mid;;dle;tbare;after\r\n"
 
 
@@ -140,6 +143,10 @@ class Session:
         await self.send(b"Long: " + b" ".join(b"word%03d" % n for n in range(60)) + b"\r\n")
         await self.send(b"\x1b[1m\x1b[33mEnter your command> \x1b[0m")
         say("SENT colors")
+
+    async def scenario_link(self):
+        await self.send(b"Read the news first.\r\n" + LINK + b"\r\n")
+        say("SENT link")
 
     async def scenario_split_tags(self):
         for i in range(len(SPLIT_STREAM)):
@@ -287,7 +294,7 @@ def main():
     parser.add_argument("--host", default="127.0.0.1")
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--scenario", default="idle",
-                        choices=["idle", "ansi", "colors", "split_tags", "password", "close", "reset", "silent",
+                        choices=["idle", "ansi", "colors", "link", "split_tags", "password", "close", "reset", "silent",
                                  "slow_reader"])
     parser.add_argument("--demo", action="store_true")
     parser.add_argument("--once", action="store_true", help="stop when the first connection ends")

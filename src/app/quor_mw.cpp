@@ -10,6 +10,8 @@
 #include "app/main_column.h"
 #include "config/vconfig.h"
 #include "display/animation_list.h"
+#include "display/game_web_address.h"
+#include "display/url_opening.h"
 #include "display/theme_settings.h"
 #include "panels/quor_input_window.h"
 #include "util/debug_log.h"
@@ -22,6 +24,7 @@ wxBEGIN_EVENT_TABLE(quor_mw, quor_frame)
   EVT_SIZE(quor_mw::OnResize)
   EVT_PAINT(quor_mw::repaint_handler)
   EVT_ERASE_BACKGROUND(quor_mw::erase_handler)
+  EVT_MOUSE_EVENTS(quor_mw::mouse_handler)
 wxEND_EVENT_TABLE()
 
 quor_mw::quor_mw(const wxString& title, const wxPoint& position, const wxSize& size)
@@ -32,6 +35,7 @@ quor_mw::quor_mw(const wxString& title, const wxPoint& position, const wxSize& s
       main_window(new quor_main_window(this, text_font)),
       game_connection(*main_window, *this) {
   main_frame = this;
+  set_url_open_handler([](const char* url, void* frame) { static_cast<quor_mw*>(frame)->open_url(url); }, this);
   SetBackgroundColour(*wxBLACK);
   // The background image covers the whole client area; the toolkit must not clear it first.
   SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -57,6 +61,7 @@ quor_mw::~quor_mw() {
   game_connection.get_socket().close();
   if (active_tag_dispatcher() == &commands.dispatcher()) set_active_tag_dispatcher(nullptr);
   commands.set_input_window(nullptr);
+  set_url_open_handler(nullptr, nullptr);
   if (main_frame == this) main_frame = nullptr;
 }
 
@@ -78,6 +83,8 @@ void quor_mw::OnTimer(wxTimerEvent&) {
   if (game_connection.is_playing() && game_connection.is_status_report_needed())
     game_connection.send_status_report(status_report_values());
   // A prompt without its newline reaches the line trigger after three ticks.
+  show_pending_message();
+  open_pending_url();
   partial_line.tick(*main_window);
   // The countdown comes last so a tick's other work finishes before the frame goes.
   step_shutdown();
@@ -249,3 +256,29 @@ void quor_mw::repaint_handler(wxPaintEvent&) {
 
 // The paint handler covers everything; clearing first would only flicker.
 void quor_mw::erase_handler(wxEraseEvent&) {}
+
+void quor_mw::show_pending_message() {
+  if (!message_to_show.is_waiting()) return;
+  game_connection.end_current_line();
+  main_window->output_text(message_to_show.text());
+  main_window->refresh();
+  message_to_show.clear();
+}
+
+void quor_mw::open_pending_url() {
+  std::string url;
+  if (url_to_open.take(url)) start_browser_with_fallback(url.c_str(), message_to_show);
+}
+
+// A left click on the logo opens the game's web page at once.
+void quor_mw::mouse_handler(wxMouseEvent& event) {
+  event.Skip();
+  if (!event.LeftIsDown() || !background.logo_hit(event.GetX(), event.GetY())) return;
+  std::string url = std::string("http://") + game_web_host + "/?vc";
+  if (!start_browser_with_fallback(url.c_str(), message_to_show)) return;
+  game_connection.end_current_line();
+  main_window->output_text("\n");
+  main_window->output_text("\nOpening the main Vandrel web page in your browser...");
+  main_window->output_text("\n");
+  main_window->refresh();
+}

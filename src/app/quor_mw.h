@@ -5,6 +5,7 @@
 
 #include "app/command_frame_host.h"
 #include "app/command_main_view.h"
+#include "app/pending_actions.h"
 #include "app/quor_frame.h"
 #include "app/shutdown_countdown.h"
 #include "display/frame_background.h"
@@ -27,6 +28,8 @@ class quor_mw : public quor_frame, private game_connection_host {
   void process_tagged_data(const char* name, const char* data, int length) {
     commands.process_tagged_data(name, data, length);
   }
+  // Queues a clicked link for the next tick, so the click handler returns at once.
+  void open_url(const char* url) { url_to_open.open_url(url); }
   // Places the panels that exist in the client area.
   void layout_panels();
 
@@ -41,6 +44,10 @@ class quor_mw : public quor_frame, private game_connection_host {
   void OnResize(wxSizeEvent& event);
   void repaint_handler(wxPaintEvent& event);
   void erase_handler(wxEraseEvent& event);
+  void mouse_handler(wxMouseEvent& event);
+  // Tick steps: a queued client message, then a clicked link.
+  void show_pending_message();
+  void open_pending_url();
   // Remakes the background image when it no longer fits the client area or the look changed.
   void regenerate_background(bool forced);
   // The main text fills the main column above the input window and follows the newest text.
@@ -73,6 +80,9 @@ class quor_mw : public quor_frame, private game_connection_host {
   shutdown_countdown shutdown;
   partial_line_ticker partial_line;
   frame_background background;
+  // A clicked link and a client message wait here for the next tick.
+  pending_url url_to_open;
+  pending_message message_to_show;
   bool main_frame_ready = false;
   int last_layout_width = -1;
   int last_layout_height = -1;

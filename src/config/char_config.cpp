@@ -1,20 +1,64 @@
 #include "config/char_config.h"
 
+#include <cstring>
+
 #include "util/words.h"
 
 namespace {
 
 char_config_field text_field(const char* element, std::string char_config::*member) {
-  return {element, member, nullptr, config_check::none, 0, 0, 0};
+  return {element, member, nullptr, config_check::none, 0, 0, 0, false, false};
 }
 
 char_config_field number_field(const char* element, int char_config::*member, config_check check = config_check::none,
                                int low = 0, int high = 0, int replacement = 0) {
-  return {element, nullptr, member, check, low, high, replacement};
+  return {element, nullptr, member, check, low, high, replacement, false, false};
 }
 
 char_config_field switch_field(const char* element, int char_config::*member) {
   return number_field(element, member, config_check::lowest_bit);
+}
+
+// How the setters treat the settings the server hears of or that show and hide panels.
+struct setter_rule {
+  const char* element;
+  bool only_if_changed;
+  bool reports;
+};
+
+const setter_rule setter_rules[] = {
+    {"cmd_separator", false, true},
+    {"direction_button_enable", true, true},
+    {"hint_button_enable", true, true},
+    {"fkey_button_display", true, true},
+    {"status_bar", true, true},
+    {"sky_bar", true, true},
+    {"exp_display", true, true},
+    {"hpbar_enable", true, true},
+    {"enemy_hpbar_enable", true, true},
+    {"popup_display", true, true},
+    {"mw_scrollbar_enable", true, false},
+    {"group_status_display", true, true},
+    {"current_layout", true, true},
+    {"current_theme", true, true},
+    {"current_background_theme", true, true},
+    {"font_colors_setting", false, true},
+    {"theme_bg_setting", true, true},
+    {"automap_docked", false, true},
+    {"automap_display", false, true},
+    {"channel_window_enable", true, true},
+    {"channel_window_dupe", false, true},
+    {"colorflash_enable", false, true},
+};
+
+void apply_setter_rules(std::vector<char_config_field>* fields) {
+  for (char_config_field& field : *fields) {
+    for (const setter_rule& rule : setter_rules) {
+      if (strcmp(rule.element, field.element) != 0) continue;
+      field.only_if_changed = rule.only_if_changed;
+      field.reports = rule.reports;
+    }
+  }
 }
 
 std::vector<char_config_field> build_fields() {
@@ -67,8 +111,18 @@ std::vector<char_config_field> build_fields() {
 }  // namespace
 
 const std::vector<char_config_field>& char_config_fields() {
-  static const std::vector<char_config_field> fields = build_fields();
+  static const std::vector<char_config_field> fields = [] {
+    std::vector<char_config_field> built = build_fields();
+    apply_setter_rules(&built);
+    return built;
+  }();
   return fields;
+}
+
+const char_config_field* find_char_config_field(int char_config::*number) {
+  for (const char_config_field& field : char_config_fields())
+    if (field.number == number) return &field;
+  return nullptr;
 }
 
 const char_config_field* find_char_config_field(const char* element) {

@@ -79,6 +79,10 @@ struct char_config_field {
   int low;
   int high;
   int replacement;
+  // The setter ignores a value equal to the stored one.
+  bool only_if_changed;
+  // A change goes into the status report sent to the server.
+  bool reports;
 };
 
 // Every leaf in the order it is written to the file.
@@ -86,6 +90,8 @@ const std::vector<char_config_field>& char_config_fields();
 
 // The leaf of that element name (compared ignoring case), or null.
 const char_config_field* find_char_config_field(const char* element);
+// The leaf of that number, or null.
+const char_config_field* find_char_config_field(int char_config::*number);
 
 // Corrects the values that a file may hold out of range.
 void apply_load_checks(char_config* config);

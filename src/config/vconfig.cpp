@@ -8,6 +8,7 @@
 #include "config/atomic_file.h"
 #include "config/char_config_xml.h"
 #include "config/config_font_bridge.h"
+#include "config/config_setting_listener.h"
 #include "config/quor_xml_reader.h"
 #include "config/quor_xml_writer.h"
 #include "util/debug_log.h"
@@ -451,6 +452,30 @@ void VConfig::store_button_font(const char* description, int point_size) {
   if (!current) return;
   current->button_font = description ? description : "";
   current->button_font_size = point_size;
+}
+
+void VConfig::set_field(int char_config::*field, int value) {
+  if (!current) return;
+  const char_config_field* rule = find_char_config_field(field);
+  int& stored = current->*field;
+  if (rule && rule->only_if_changed && stored == value) return;
+  stored = value;
+  if (!listener) return;
+  listener->setting_stored(rule ? rule->element : "", value);
+  if (rule && rule->reports) listener->status_report_needed();
+}
+
+void VConfig::SetSystemAudio(int value) {
+  if (value == system_audio_enable) return;
+  system_audio_enable = value;
+  if (listener) listener->status_report_needed();
+  bool running = listener ? listener->switch_audio_output(value != 0) : true;
+  if (value != 0 && !running) {
+    if (debug_level > 0) debug_log("VConfig::SetSystemAudio() - unable to start audio.  Disabling.\n");
+    SetSystemAudio(0);
+    return;
+  }
+  if (listener) listener->setting_stored("system_audio_enable", system_audio_enable);
 }
 
 const char* VConfig::get_vote_menu_name(int index) const {

@@ -10,6 +10,7 @@
 #include "config/char_config.h"
 
 class config_font_bridge;
+class config_setting_listener;
 class quor_xml_reader;
 
 class VConfig {
@@ -31,6 +32,8 @@ class VConfig {
 
   // Where fresh records take their fonts from and where apply_font sends the record's fonts.
   void set_font_bridge(config_font_bridge* bridge) { fonts = bridge; }
+  // Told of every setter's change; without one the setters only store.
+  void set_setting_listener(config_setting_listener* observer) { listener = observer; }
 
   void load_system_config_file();
   // Writes the system file and every named character file; false if any of them failed.
@@ -69,8 +72,9 @@ class VConfig {
 
   // System values.
   int get_system_audio_enable() const { return system_audio_enable; }
-  // Stores the switch; starting and stopping the audio output is the audio layer's part.
-  void SetSystemAudio(int value) { system_audio_enable = value; }
+  // Sounds on (1) or off (0): stores the switch and has the listener start or stop the audio
+  // output; a start that fails switches sounds off again.
+  void SetSystemAudio(int value);
   int get_uuid_create_time() const { return uuid_create_time; }
   int get_last_voting_time() const { return last_voting_time; }
   void set_last_voting_time(int value) { last_voting_time = value; }
@@ -174,13 +178,13 @@ class VConfig {
   void load_xml_single_system_config(quor_xml_reader& reader, const char* expected_name);
   bool save_char_config(const char_config& record);
   int get_field(int char_config::*field) const { return current ? current->*field : 0; }
-  void set_field(int char_config::*field, int value) {
-    if (current) current->*field = value;
-  }
+  // Stores the value and tells the listener (menu mark, panels, status report).
+  void set_field(int char_config::*field, int value);
 
   bool uses_client_directory;
   std::string fixed_directory;
   config_font_bridge* fonts = nullptr;
+  config_setting_listener* listener = nullptr;
   std::vector<std::unique_ptr<char_config>> records;
   char_config* current = nullptr;
   int system_audio_enable = 1;

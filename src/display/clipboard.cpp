@@ -24,10 +24,15 @@ bool get_clipboard_data(std::string* text) {
     return false;
   }
   bool got = false;
-  if (wxTheClipboard->IsSupported(wxDF_TEXT)) {
+  // Most programs offer only UTF8_STRING, which the toolkit calls Unicode text.
+  if (wxTheClipboard->IsSupported(wxDF_UNICODETEXT) || wxTheClipboard->IsSupported(wxDF_TEXT)) {
     wxTextDataObject data;
     got = wxTheClipboard->GetData(data);
-    if (got) text->assign(data.GetText().To8BitData().data());
+    // One byte per character; a character beyond Latin-1 must not lose the rest of the text.
+    if (got) {
+      text->clear();
+      for (wxUniChar c : data.GetText()) text->push_back(c.GetValue() <= 0xff ? (char)c.GetValue() : '.');
+    }
   }
   wxTheClipboard->Close();
   return got;

@@ -8,7 +8,7 @@
 #include "display/quor_bitmap.h"
 #include "display/quor_font.h"
 #include "display/text_painter.h"
-#include "util/browser.h"
+#include "display/url_opening.h"
 #include "util/debug_log.h"
 
 wxBEGIN_EVENT_TABLE(quor_textctrl, quor_embedded_window)
@@ -29,7 +29,6 @@ void quor_textctrl::set_font(const quor_font* new_font) {
   for (int i = 0; i < 256; i++) widths[i] = font->char_width((unsigned char)i);
   int height = font->line_height();
   if (VConfig::instance().get_compact_mode()) height--;
-  pointer.reset_selection();
   store.set_char_widths(widths, height);
 }
 
@@ -42,7 +41,6 @@ void quor_textctrl::max_char_width(int* width, int* height) const {
 
 void quor_textctrl::resize_handler(bool) {
   wxSize size = GetClientSize();
-  if (size.GetWidth() != store.window_width()) pointer.reset_selection();
   store.set_window_size(size.GetWidth(), size.GetHeight());
   redraw_now();
 }
@@ -143,5 +141,5 @@ void quor_textctrl::release_mouse() {
   if (HasCapture()) ReleaseMouse();
 }
 bool quor_textctrl::url_hotlinking() const { return VConfig::instance().get_url_hotlinking() != 0; }
-void quor_textctrl::open_url(const char* url) { launch_browser(url); }
+void quor_textctrl::open_url(const char* url) { open_clicked_url(url); }
 void quor_textctrl::set_clipboard_data(const std::string& text) { ::set_clipboard_data(text); }

@@ -9,6 +9,7 @@ target_sources(vandrel_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/text_arena.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_painter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_pointer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/url_opening.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_scroll.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_store.cpp
 )

@@ -56,9 +56,15 @@ struct text_mouse_event {
   int wheel_delta = 120;
 };
 
-class text_pointer {
+// Clearing or rewrapping the store drops the selection, whose positions would point at other text.
+class text_pointer : private text_store_listener {
  public:
-  text_pointer(text_store& store, text_pointer_hooks& hooks) : store(store), hooks(hooks) {}
+  text_pointer(text_store& store, text_pointer_hooks& hooks) : store(store), hooks(hooks) { store.set_listener(this); }
+  ~text_pointer() override {
+    if (store.current_listener() == this) store.set_listener(nullptr);
+  }
+  text_pointer(const text_pointer&) = delete;
+  text_pointer& operator=(const text_pointer&) = delete;
 
   void mouse_event(const text_mouse_event& event);
   // The toolkit took the mouse capture away.
@@ -79,6 +85,7 @@ class text_pointer {
 
  private:
   text_position hit(int x, int y) const;
+  void lines_discarded() override { reset_selection(); }
 
   text_store& store;
   text_pointer_hooks& hooks;

@@ -41,6 +41,7 @@ text_store::text_store() {
 }
 
 void text_store::set_char_widths(const int new_widths[256], int line_height) {
+  discard_lines();
   quor_lock_guard lock(store_mutex);
   for (int i = 0; i < 256; i++) widths[i] = (i >= 32 && i <= 126 && new_widths[i] > 0) ? new_widths[i] : 0;
   height_of_line = line_height;
@@ -263,6 +264,7 @@ int text_store::text_width(const char* text, int length) const {
 }
 
 void text_store::clear_text() {
+  discard_lines();
   quor_lock_guard lock(store_mutex);
   view_line = 0;
   column = 0;
@@ -274,6 +276,7 @@ void text_store::clear_text() {
 }
 
 void text_store::rewrap() {
+  discard_lines();
   quor_lock_guard lock(store_mutex);
   rewrap_locked(false);
 }

@@ -23,6 +23,13 @@ struct text_line {
   uint32_t start = 0;  // offset in the store
 };
 
+// Told before the store empties or rebuilds its lines, so that positions into them are dropped.
+class text_store_listener {
+ public:
+  virtual ~text_store_listener() = default;
+  virtual void lines_discarded() = 0;
+};
+
 class text_store {
  public:
   enum { max_append = 5999, tab_stop = 8 };
@@ -71,6 +78,10 @@ class text_store {
   int offset_at_x(const text_line& line, int x) const;
   int text_width(const char* text, int length) const;
 
+  // One listener (the window's selection); null for none.
+  void set_listener(text_store_listener* l) { listener = l; }
+  text_store_listener* current_listener() const { return listener; }
+
   // --- view state (the text view's, updated by layout)
   bool top_down = false;
   int view_line = 0;
@@ -110,6 +121,9 @@ class text_store {
   void new_line(uint32_t start, uint32_t width);
   size_t run_at(uint32_t offset) const;
   void rewrap_locked(bool widths_changed);
+  void discard_lines() {
+    if (listener) listener->lines_discarded();
+  }
 
   quor_mutex store_mutex;
   int last_laid_out_width = -1;
@@ -126,6 +140,7 @@ class text_store {
   bool at_start = true;
   bool wrap = true;
   bool arena_full_logged = false;
+  text_store_listener* listener = nullptr;
 };
 
 template <typename Visit>

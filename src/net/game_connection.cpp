@@ -61,8 +61,9 @@ void quor_game_connection::drop_connection(const char* message) {
   outgoing.clear();
   // A drop the client asked for must not be reported again as a lost connection by the next tick.
   connected_seen = false;
-  host.drop_resetting();
+  // The panels reset by the host see a client that is no longer playing.
   login_state = login_none;
+  host.drop_resetting();
 
   main_text.reset_colors();
   main_text.output_text("\n");

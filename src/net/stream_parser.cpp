@@ -185,8 +185,10 @@ void quor_stream_parser::in_end_name(unsigned char c) {
 void quor_stream_parser::in_tag_data(unsigned char c, stream_sink& sink) {
   if (c == ';') {
     data[length] = 0;
-    state = state_tag_keyword;
     sink.tag(start_name, data, length);
+    // Set after the dispatch: a handler that writes a client message resets the parser, and the
+    // ";e" name ";" that follows must still be read as the end tag.
+    state = state_tag_keyword;
     return;
   }
   if (c == CR) return;

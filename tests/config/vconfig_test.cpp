@@ -10,6 +10,7 @@
 
 #include "config/char_config.h"
 #include "config/config_font_bridge.h"
+#include "config/config_setting_listener.h"
 #include "support/log_capture.h"
 #include "support/temp_dir.h"
 #include "xml_test_support.h"
@@ -646,6 +647,133 @@ TEST(ConfigAccessors, EachGetterAndSetterUsesItsOwnField) {
   for (const char_config_field& field : char_config_fields())
     if (field.number) numbers++;
   EXPECT_EQ(numbers, accessors().size());
+}
+
+// Records what the setters tell the program around them.
+class recording_listener : public config_setting_listener {
+ public:
+  void setting_stored(const char* element, int value) override {
+    calls += std::string("stored ") + element + "=" + std::to_string(value) + " ";
+  }
+  void status_report_needed() override { calls += "report "; }
+  bool switch_audio_output(bool on) override {
+    calls += on ? "audio-on " : "audio-off ";
+    return !on || audio_starts;
+  }
+  std::string calls;
+  bool audio_starts = true;
+};
+
+TEST(ConfigAccessors, SettersIgnoreUnchangedValuesAndReportDisplaySettings) {
+  // Whether a setter returns at once for the stored value, and whether the server hears of a change.
+  struct rule {
+    const char* name;
+    bool only_if_changed;
+    bool reports;
+  };
+  const rule rules[] = {
+      {"font_size", false, false},
+      {"button_font_size", false, false},
+      {"keypad_walking", false, false},
+      {"url_hotlinking", false, false},
+      {"compact_mode", false, false},
+      {"local_echo", false, false},
+      {"cmd_separator", false, true},
+      {"cmd_pushthrough", false, false},
+      {"hint_button_enable", true, true},
+      {"direction_button_enable", true, true},
+      {"fkey_button_display", true, true},
+      {"button_tooltips", false, false},
+      {"status_bar", true, true},
+      {"sky_bar", true, true},
+      {"exp_display", true, true},
+      {"hpbar_enable", true, true},
+      {"hp_display", false, false},
+      {"enemy_hpbar_enable", true, true},
+      {"enemy_hp_display", false, false},
+      {"group_status_display", true, true},
+      {"group_status_inverted_bars", false, false},
+      {"popup_display", true, true},
+      {"locking_scrollback_enable", false, false},
+      {"mw_scrollbar_enable", true, false},
+      {"current_layout", true, true},
+      {"current_theme", true, true},
+      {"current_background_theme", true, true},
+      {"font_colors_setting", false, true},
+      {"theme_bg_setting", true, true},
+      {"automap_docked", false, true},
+      {"automap_display", false, true},
+      {"automap_size", false, false},
+      {"input_height", false, false},
+      {"channel_window_enable", true, true},
+      {"channel_window_height", false, false},
+      {"channel_window_dupe", false, true},
+      {"colorflash_enable", false, true},
+  };
+  ASSERT_EQ(sizeof rules / sizeof rules[0], accessors().size());
+  for (const rule& r : rules) {
+    const accessor* a = nullptr;
+    for (const accessor& candidate : accessors())
+      if (!strcmp(candidate.name, r.name)) a = &candidate;
+    ASSERT_NE(nullptr, a) << r.name;
+    VConfig config{std::string()};
+    recording_listener listener;
+    config.set_setting_listener(&listener);
+    char_config record;
+    record.name = "Rules";
+    config.select_char_config(config.add(record)->name.c_str());
+    ASSERT_NE(nullptr, config.current_char_cfg());
+    int stored = (config.*a->get)();
+    std::string report = r.reports ? "report " : "";
+
+    (config.*a->set)(stored);
+    std::string same = r.only_if_changed ? "" : "stored " + std::string(r.name) + "=" + std::to_string(stored) + " " + report;
+    EXPECT_EQ(listener.calls, same) << r.name << " set to its stored value";
+
+    listener.calls.clear();
+    (config.*a->set)(stored + 1);
+    EXPECT_EQ((config.*a->get)(), stored + 1) << r.name;
+    EXPECT_EQ(listener.calls, "stored " + std::string(r.name) + "=" + std::to_string(stored + 1) + " " + report)
+        << r.name << " changed";
+  }
+}
+
+TEST(ConfigAccessors, WithoutARecordSettersTellNobody) {
+  VConfig config{std::string()};
+  recording_listener listener;
+  config.set_setting_listener(&listener);
+  for (const accessor& a : accessors()) (config.*a.set)(1);
+  EXPECT_EQ(listener.calls, "");
+}
+
+TEST(ConfigAccessors, SystemAudioSwitch) {
+  struct row {
+    const char* what;
+    int start_value;
+    int new_value;
+    bool audio_starts;
+    int end_value;
+    std::string calls;
+    bool warns;
+  } rows[] = {
+      {"unchanged", 1, 1, true, 1, "", false},
+      {"off", 1, 0, true, 0, "report audio-off stored system_audio_enable=0 ", false},
+      {"on", 0, 1, true, 1, "report audio-on stored system_audio_enable=1 ", false},
+      {"on without an output device", 0, 1, false, 0,
+       "report audio-on report audio-off stored system_audio_enable=0 ", true},
+  };
+  for (const row& r : rows) {
+    VConfig config{std::string()};
+    config.SetSystemAudio(r.start_value);
+    recording_listener listener;
+    listener.audio_starts = r.audio_starts;
+    config.set_setting_listener(&listener);
+    log_capture log;
+    config.SetSystemAudio(r.new_value);
+    EXPECT_EQ(config.get_system_audio_enable(), r.end_value) << r.what;
+    EXPECT_EQ(listener.calls, r.calls) << r.what;
+    EXPECT_EQ(log.contains("VConfig::SetSystemAudio() - unable to start audio.  Disabling.\n"), r.warns) << r.what;
+  }
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // Scrolling, hit testing, selection, links and the mouse of a text window.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "display/ansi_text_model.h"
 #include "display/text_pointer.h"
 #include "display/text_scroll.h"
 #include "display/text_test_support.h"
@@ -247,6 +249,40 @@ TEST_F(view_fixture, LosingTheCaptureEndsTheDrag) {
   pointer.capture_lost();
   EXPECT_FALSE(pointer.drag_active);
   EXPECT_FALSE(pointer.selection.active);
+}
+
+// Positions of an old selection would point at other text once the lines are emptied or rebuilt.
+TEST_F(view_fixture, ClearingOrRewrappingDropsTheSelection) {
+  ansi_text_model model(store, scroll);
+  struct change_case {
+    const char* name;
+    std::function<void()> change;
+    bool keeps_selection;
+  };
+  const change_case cases[] = {
+      {"clear_text", [&] { store.clear_text(); }, false},
+      {"rewrap", [&] { store.rewrap(); }, false},
+      {"narrower window", [&] { store.set_window_size(60, 50); }, false},
+      {"taller window only", [&] { store.set_window_size(100, 80); }, true},
+      {"new glyph widths", [&] { set_fixed_widths(store, 8, 10); }, false},
+      {"clear_display", [&] { model.clear_display(); }, false},
+      {"rerender", [&] { model.rerender(); }, false},
+      {"wrapping switched off", [&] { model.set_wrapping(false); }, false},
+  };
+  for (const change_case& c : cases) {
+    set_fixed_widths(store, 10, 10);
+    store.set_window_size(100, 50);
+    store.set_wrapping(true);
+    model.clear_display();
+    model.output_text("abc def\n");
+    drag(5, y_of(0), 25, y_of(0));
+    ASSERT_TRUE(pointer.selection.active) << c.name;
+    c.change();
+    EXPECT_EQ(pointer.selection.active, c.keeps_selection) << c.name;
+    if (!c.keeps_selection) {
+      EXPECT_EQ(pointer.selection.anchor, text_position()) << c.name;
+    }
+  }
 }
 
 TEST_F(view_fixture, ResetSelectionClearsIt) {

@@ -42,9 +42,14 @@ class recording_host : public game_connection_host {
   void set_password_mode(bool on) override { calls += on ? "password-on " : "password-off "; }
   void connect_starting() override { calls += "starting "; }
   void connect_succeeded() override { calls += "connected "; }
-  void drop_resetting() override { calls += "drop-reset "; }
+  void drop_resetting() override {
+    calls += "drop-reset ";
+    login_state_at_reset = connection ? connection->get_login_state() : -1;
+  }
   void drop_finished() override { calls += "drop-done "; }
   std::string calls;
+  const quor_game_connection* connection = nullptr;
+  int login_state_at_reset = -1;
 };
 
 class connection_test : public ::testing::Test {
@@ -52,6 +57,7 @@ class connection_test : public ::testing::Test {
   void SetUp() override {
     signal(SIGPIPE, SIG_IGN);
     ASSERT_EQ(init_ssl(), 1);
+    host.connection = &connection;
   }
   void point_at(int port) {
     game_server_address address;
@@ -109,6 +115,8 @@ TEST_F(connection_test, clean_close_by_the_server) {
   EXPECT_TRUE(text.contains("[reset]\n\nConnection closed by server.\n\nTo log in again, type '[1,33]connect[0,37]' or use "
                             "the [1,33]File / Connect[0,37] menu option.\n\n"));
   EXPECT_EQ(connection.get_login_state(), quor_game_connection::login_none);
+  // The panels are reset for a client that no longer plays.
+  EXPECT_EQ(host.login_state_at_reset, quor_game_connection::login_none);
   EXPECT_EQ(host.calls, "starting connected drop-reset drop-done ");
   // The next ticks find nothing more to report.
   tick_until([] { return false; }, 3);

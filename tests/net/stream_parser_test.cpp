@@ -96,6 +96,38 @@ TEST(stream_parser, table_whole_and_split_at_every_point) {
   }
 }
 
+// A tag handler that writes a client message resets the parser, as end_current_line does.
+class resetting_sink : public recording_sink {
+ public:
+  explicit resetting_sink(quor_stream_parser& parser) : parser(parser) {}
+  void tag(const char* name, const char* data, int length) override {
+    recording_sink::tag(name, data, length);
+    parser.reset_parser();
+  }
+  quor_stream_parser& parser;
+};
+
+TEST(stream_parser, a_handler_that_resets_the_parser_keeps_the_end_tag_out_of_the_text) {
+  struct row {
+    std::string stream;
+    std::string events;
+  } rows[] = {
+      {";sfoo;bar;efoo;after", "[tag foo|bar|3]after"},
+      {";tfoo;after", "[tag foo||0]after"},
+      {"a;sx;1;ex;b;sy;2;ey;c", "a[tag x|1|1]b[tag y|2|1]c"},
+  };
+  for (const row& r : rows) {
+    for (size_t cut = 0; cut < r.stream.size(); cut++) {
+      quor_stream_parser parser;
+      resetting_sink sink(parser);
+      parser.process_socket_data(r.stream.data(), (int)cut, sink);
+      parser.process_socket_data(r.stream.data() + cut, (int)(r.stream.size() - cut), sink);
+      EXPECT_EQ(sink.events, r.events) << r.stream << " split at " << cut;
+      EXPECT_EQ(parser.get_state(), quor_stream_parser::state_text) << r.stream;
+    }
+  }
+}
+
 TEST(stream_parser, tag_split_over_two_reads_is_dispatched_once) {
   quor_stream_parser parser;
   recording_sink sink;
