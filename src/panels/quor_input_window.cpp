@@ -15,7 +15,7 @@ quor_input_window::quor_input_window(wxWindow* parent, const wxString& name, com
 void quor_input_window::resize_handler(bool) {
   wxSize size = GetClientSize();
   edit->SetSize(2, 1, std::max(size.GetWidth() - 4, 1), std::max(size.GetHeight() - 2, 1));
-  redraw_now();
+  repaint_frame();
 }
 
 void quor_input_window::repaint_internal(quor_bitmap* bitmap) {
@@ -33,14 +33,18 @@ void quor_input_window::repaint_internal(quor_bitmap* bitmap) {
 void quor_input_window::start_input_flash() {
   animation_state.reset(flash_steps, flash_step_ms);
   start_animation(this);
-  redraw_now();
+  repaint_frame();
 }
 
 bool quor_input_window::animation_callback(int elapsed_ms) {
   animation_state.advance(elapsed_ms);
-  if (animation_state.changed()) redraw_now();
+  if (animation_state.changed()) repaint_frame();
   return animation_state.active();
 }
+
+// A direct blit would paint the black middle of the back buffer over the command line and
+// hide its text until the next keystroke; a paint event draws the frame beneath the control.
+void quor_input_window::repaint_frame() { Refresh(false); }
 
 // The panel itself takes no typing: the command line does.
 void quor_input_window::focus_handler(wxFocusEvent&) { edit->SetFocus(); }

@@ -20,6 +20,7 @@ class quor_input_window : public quor_embedded_window {
 
  private:
   void focus_handler(wxFocusEvent& event);
+  void repaint_frame();
 
   quor_line_edit* edit;
 

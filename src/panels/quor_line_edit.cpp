@@ -12,9 +12,7 @@ wxBEGIN_EVENT_TABLE(quor_line_edit, wxTextCtrl)
   EVT_MOUSEWHEEL(quor_line_edit::wheel_handler)
 wxEND_EVENT_TABLE()
 
-namespace {
-
-int translate_key(int code) {
+int line_edit_key_code(int code) {
   if (code >= WXK_F1 && code <= WXK_F12) return key_f1 + (code - WXK_F1);
   switch (code) {
     case WXK_BACK: return key_backspace;
@@ -59,8 +57,6 @@ int translate_key(int code) {
   return key_other;
 }
 
-}  // namespace
-
 quor_line_edit::quor_line_edit(wxWindow* parent, const wxString& name, command_editor_frame& frame)
     : wxTextCtrl(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                  wxTE_MULTILINE | wxTE_RICH2 | wxTE_PROCESS_ENTER | wxTE_NOHIDESEL | wxBORDER_NONE,
@@ -101,9 +97,10 @@ void quor_line_edit::set_text(const std::wstring& text) {
 }
 
 void quor_line_edit::copy_selection() {
-  wxString selected = GetStringSelection();
-  wxCharBuffer bytes = selected.To8BitData();
-  set_clipboard_data(std::string(bytes.data() ? bytes.data() : ""));
+  // One byte per character: a character beyond Latin-1 must not lose the rest of the text.
+  std::string bytes;
+  for (wxUniChar c : GetStringSelection()) bytes.push_back(c.GetValue() <= 0xff ? (char)c.GetValue() : '.');
+  set_clipboard_data(bytes);
 }
 
 void quor_line_edit::manual_clipboard_paste() {
@@ -126,7 +123,7 @@ void quor_line_edit::pasteEvent(wxClipboardTextEvent&) {
 
 void quor_line_edit::key_down_handler(wxKeyEvent& event) {
   input_key key;
-  key.code = translate_key(event.GetKeyCode());
+  key.code = line_edit_key_code(event.GetKeyCode());
   key.ctrl = event.ControlDown();
   key.shift = event.ShiftDown();
   key.alt = event.AltDown();
@@ -135,7 +132,7 @@ void quor_line_edit::key_down_handler(wxKeyEvent& event) {
 }
 
 void quor_line_edit::key_up_handler(wxKeyEvent& event) {
-  editor.key_released(translate_key(event.GetKeyCode()));
+  editor.key_released(line_edit_key_code(event.GetKeyCode()));
   event.Skip();
 }
 

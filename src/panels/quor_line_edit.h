@@ -7,6 +7,9 @@
 
 #include "app/command_line_editor.h"
 
+// The client's code (command_keys.h) of a toolkit key code.
+int line_edit_key_code(int toolkit_code);
+
 class quor_line_edit : public wxTextCtrl, private command_editor_view {
  public:
   quor_line_edit(wxWindow* parent, const wxString& name, command_editor_frame& frame);
