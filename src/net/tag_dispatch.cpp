@@ -3,8 +3,8 @@
 #include "net/tag_dispatcher.h"
 #include "util/debug_log.h"
 
-// No tag has an owner yet: each one is only recorded, so the stream's framing can be followed
-// in the log.
+// Every tag is recorded at detail level, so the stream's framing can be followed in the log,
+// then handed to the main frame's dispatcher (none while the frame is not up).
 void process_tagged_data(const char* name, const char* data, int length) {
   if (debug_level > 2)
     debug_log("process_tagged_data() - tag '%s', %d bytes: '%.200s'.\n", name ? name : "", length, data ? data : "");
