@@ -199,12 +199,32 @@ void filled_rectangle(const pixel_view& view, int x1, int y1, int x2, int y2, qu
   }
 }
 
+namespace {
+
+// A colour walking in 8.8 fixed point from one end towards the other in span + 2 steps.
+struct fixed_gradient {
+  int red, green, blue;
+  int red_step, green_step, blue_step;
+  fixed_gradient(quor_rgb from, quor_rgb to, long long span)
+      : red(from.red * 256),
+        green(from.green * 256),
+        blue(from.blue * 256),
+        red_step((int)(((long long)to.red * 256 - from.red * 256) / (span + 2))),
+        green_step((int)(((long long)to.green * 256 - from.green * 256) / (span + 2))),
+        blue_step((int)(((long long)to.blue * 256 - from.blue * 256) / (span + 2))) {}
+  quor_rgb next() {
+    red += red_step;
+    green += green_step;
+    blue += blue_step;
+    return quor_rgb(red >> 8, green >> 8, blue >> 8);
+  }
+};
+
+}  // namespace
+
 void x_gradient_rectangle(const pixel_view& view, int x1, int y1, int x2, int y2, quor_rgb left, quor_rgb right) {
   if (!clip_rectangle(view, x1, y1, x2, y2)) return;
-  long long span = (long long)x2 - x1;
-  int red_step = (int)(((long long)right.red * 256 - left.red * 256) / (span + 2));
-  int green_step = (int)(((long long)right.green * 256 - left.green * 256) / (span + 2));
-  int blue_step = (int)(((long long)right.blue * 256 - left.blue * 256) / (span + 2));
+  fixed_gradient gradient(left, right, (long long)x2 - x1);
   // Columns cut away on the left do not advance the colour.
   x1 = std::max(x1, 0);
   y1 = std::max(y1, 0);
@@ -212,13 +232,7 @@ void x_gradient_rectangle(const pixel_view& view, int x1, int y1, int x2, int y2
   y2 = std::min(y2, view.height - 1);
   // The column colours once, then row by row through memory.
   std::vector<quor_rgb> columns((size_t)(x2 - x1 + 1));
-  int red = left.red * 256, green = left.green * 256, blue = left.blue * 256;
-  for (quor_rgb& color : columns) {
-    red += red_step;
-    green += green_step;
-    blue += blue_step;
-    color = quor_rgb(red >> 8, green >> 8, blue >> 8);
-  }
+  for (quor_rgb& color : columns) color = gradient.next();
   for (int y = y1; y <= y2; y++) {
     uint8_t* p = view.at(x1, y);
     for (const quor_rgb& color : columns) {
@@ -230,20 +244,13 @@ void x_gradient_rectangle(const pixel_view& view, int x1, int y1, int x2, int y2
 
 void y_gradient_rectangle(const pixel_view& view, int x1, int y1, int x2, int y2, quor_rgb top, quor_rgb bottom) {
   if (!clip_rectangle(view, x1, y1, x2, y2)) return;
-  long long span = (long long)y2 - y1;
-  int red_step = (int)(((long long)bottom.red * 256 - top.red * 256) / (span + 2));
-  int green_step = (int)(((long long)bottom.green * 256 - top.green * 256) / (span + 2));
-  int blue_step = (int)(((long long)bottom.blue * 256 - top.blue * 256) / (span + 2));
+  fixed_gradient gradient(top, bottom, (long long)y2 - y1);
   x1 = std::max(x1, 0);
   y1 = std::max(y1, 0);
   x2 = std::min(x2, view.width - 1);
   y2 = std::min(y2, view.height - 1);
-  int red = top.red * 256, green = top.green * 256, blue = top.blue * 256;
   for (int y = y1; y <= y2; y++) {
-    red += red_step;
-    green += green_step;
-    blue += blue_step;
-    quor_rgb color(red >> 8, green >> 8, blue >> 8);
+    quor_rgb color = gradient.next();
     uint8_t* p = view.at(x1, y);
     for (int x = x1; x <= x2; x++, p += pixel_view::bytes_per_pixel) put(p, color);
   }
