@@ -66,7 +66,7 @@ class Client:
     def wait_log(self, text: str, timeout: float = 15) -> bool:
         return bool(wait_for(lambda: text in self.log(), timeout))
 
-    def window(self, name: str = "^Vandrel$", timeout: float = 20) -> int:
+    def window(self, name: str = "^Vandrel$", timeout: float = 40) -> int:
         def search():
             result = run_quiet(["xdotool", "search", "--onlyvisible", "--name", name])
             ids = result.stdout.split()
@@ -81,7 +81,7 @@ class Client:
         subprocess.run([sys.executable, os.path.join(TOOLS, "x11_close_window.py"), str(window_id)], check=True,
                        timeout=10)
 
-    def wait_exit(self, timeout: float = 15):
+    def wait_exit(self, timeout: float = 30):
         try:
             return self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
