@@ -92,6 +92,14 @@ bool clip_rectangle(const pixel_view& view, int& x1, int& y1, int& x2, int& y2) 
   return true;
 }
 
+// Cuts an ordered rectangle that overlaps the view down to the part inside it.
+void clamp_to_view(const pixel_view& view, int& x1, int& y1, int& x2, int& y2) {
+  x1 = std::max(x1, 0);
+  y1 = std::max(y1, 0);
+  x2 = std::min(x2, view.width - 1);
+  y2 = std::min(y2, view.height - 1);
+}
+
 // The part of a (width x height) source placed at (x, y) that lands on the destination.
 struct image_clip {
   int source_x, source_y, dest_x, dest_y, width, height;
@@ -189,10 +197,7 @@ void gradient_line(const pixel_view& view, int x1, int y1, int x2, int y2, quor_
 
 void filled_rectangle(const pixel_view& view, int x1, int y1, int x2, int y2, quor_rgb color) {
   if (!clip_rectangle(view, x1, y1, x2, y2)) return;
-  x1 = std::max(x1, 0);
-  y1 = std::max(y1, 0);
-  x2 = std::min(x2, view.width - 1);
-  y2 = std::min(y2, view.height - 1);
+  clamp_to_view(view, x1, y1, x2, y2);
   for (int y = y1; y <= y2; y++) {
     uint8_t* p = view.at(x1, y);
     for (int x = x1; x <= x2; x++, p += pixel_view::bytes_per_pixel) put(p, color);
@@ -226,10 +231,7 @@ void x_gradient_rectangle(const pixel_view& view, int x1, int y1, int x2, int y2
   if (!clip_rectangle(view, x1, y1, x2, y2)) return;
   fixed_gradient gradient(left, right, (long long)x2 - x1);
   // Columns cut away on the left do not advance the colour.
-  x1 = std::max(x1, 0);
-  y1 = std::max(y1, 0);
-  x2 = std::min(x2, view.width - 1);
-  y2 = std::min(y2, view.height - 1);
+  clamp_to_view(view, x1, y1, x2, y2);
   // The column colours once, then row by row through memory.
   std::vector<quor_rgb> columns((size_t)(x2 - x1 + 1));
   for (quor_rgb& color : columns) color = gradient.next();
@@ -245,10 +247,7 @@ void x_gradient_rectangle(const pixel_view& view, int x1, int y1, int x2, int y2
 void y_gradient_rectangle(const pixel_view& view, int x1, int y1, int x2, int y2, quor_rgb top, quor_rgb bottom) {
   if (!clip_rectangle(view, x1, y1, x2, y2)) return;
   fixed_gradient gradient(top, bottom, (long long)y2 - y1);
-  x1 = std::max(x1, 0);
-  y1 = std::max(y1, 0);
-  x2 = std::min(x2, view.width - 1);
-  y2 = std::min(y2, view.height - 1);
+  clamp_to_view(view, x1, y1, x2, y2);
   for (int y = y1; y <= y2; y++) {
     quor_rgb color = gradient.next();
     uint8_t* p = view.at(x1, y);
